@@ -162,8 +162,12 @@ class StandIn:
         self._server.serve_forever()
 
     def stop(self):
+        """Stops answering and closes the port; a second call does nothing."""
+        if self._server is None:
+            return
         self._server.shutdown()
         self._server.server_close()
+        self._server = None
 
 
 def main():
