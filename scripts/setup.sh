@@ -12,7 +12,7 @@ as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 packages=(
   build-essential cmake ninja-build pkg-config
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev nasm
-  wine wine64
+  wine wine64 fonts-wine
   xvfb xdotool x11-utils fonts-wqy-microhei locales
   libpng-dev libjpeg-dev zlib1g-dev googletest libgtest-dev libgmock-dev
   imagemagick zbar-tools qrencode python3

@@ -69,6 +69,22 @@ class WindowDc {
   HDC dc_;
 };
 
+// The device context of a whole window, frame included (GetWindowDC).
+class WholeWindowDc {
+ public:
+  explicit WholeWindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  WholeWindowDc(const WholeWindowDc&) = delete;
+  WholeWindowDc& operator=(const WholeWindowDc&) = delete;
+  ~WholeWindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // BeginPaint ... EndPaint for one WM_PAINT.
 class PaintScope {
  public:
