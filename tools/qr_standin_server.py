@@ -79,6 +79,8 @@ class _Handler(socketserver.BaseRequestHandler):
         standin = self.server.standin
         accepted = time.monotonic()
         raw = self._read_request()
+        if not raw:
+            return  # a connection that asked for nothing
         request = Request(raw, accepted)
         standin._record(request)
         try:
