@@ -4,7 +4,7 @@
 if(WIN32)
   enable_language(RC)
   # Everything static, so the program needs no DLL beyond the system's.
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
   add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX WIN32_LEAN_AND_MEAN UNICODE _UNICODE)
   # libpng and libjpeg-turbo are built from Debian's sources by the set-up.
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
