@@ -129,9 +129,13 @@ Block ReadBody(InternetApi& api, InternetHandle request, Block& buffer) {
   Block body;
   for (;;) {
     std::uint32_t count = 0;
-    if (!api.ReadFile(request, buffer.data(), size, &count)) break;
+    const bool more = api.ReadFile(request, buffer.data(), size, &count);
+    // A read keeps receiving until the buffer is full, so a connection that
+    // breaks off fails the read that already holds its last bytes; the count
+    // still tells how many arrived, and they belong to the body.
     if (count == 0 || count > size) break;
     if (!Append(body, {buffer.data(), count})) break;
+    if (!more) break;
   }
   return body;
 }

@@ -233,6 +233,20 @@ TEST_F(FetchUrlTest, ReadFailureKeepsTheBytesThatArrived) {
                                    << ReadCall(5001) << CloseCalls());
 }
 
+TEST_F(FetchUrlTest, FailedReadThatStillReportsBytesAddsThemBeforeEnding) {
+  internet.content_length = "5000";
+  internet.body = CountingBytes(5000);
+  internet.largest_chunk = 1000;
+  internet.fail_after = 2500;
+  internet.failing_read_delivers = true;
+
+  const Block result = Fetch("http://qr.quorvane.net/api.php");
+
+  EXPECT_EQ(AsString(result), internet.body.substr(0, 2500));
+  const std::vector<std::string> tail(internet.calls.end() - 5, internet.calls.end());
+  EXPECT_EQ(tail, testing::Calls() << ReadCall(5001) << ReadCall(5001) << ReadCall(5001) << CloseCalls());
+}
+
 TEST_F(FetchUrlTest, ReadCountBeyondTheBufferIsNotTrusted) {
   internet.claimed_count = 7;  // the buffer holds 6
   EXPECT_TRUE(Fetch("http://qr.quorvane.net/api.php").missing());

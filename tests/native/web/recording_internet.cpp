@@ -174,7 +174,7 @@ bool RecordingInternet::ReadFile(InternetHandle request, void* buffer, std::uint
   std::memcpy(buffer, body.data() + delivered_, count);
   delivered_ += count;
   *bytes_read = claimed_count.value_or(static_cast<std::uint32_t>(count));
-  return true;
+  return !(failing_read_delivers && fail_after && delivered_ >= *fail_after);
 }
 
 bool RecordingInternet::CloseHandle(InternetHandle handle) {

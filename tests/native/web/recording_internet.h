@@ -45,6 +45,9 @@ class RecordingInternet final : public InternetApi {
   std::uint32_t largest_chunk = UINT32_MAX;
   // Reads fail once this many body bytes have been delivered.
   std::optional<std::size_t> fail_after;
+  // The failing read itself hands over the bytes before the break, and says
+  // how many, as a read that waits to fill its buffer does.
+  bool failing_read_delivers = false;
   // Reported by every read, whatever it delivers; for a platform that lies.
   std::optional<std::uint32_t> claimed_count;
 
