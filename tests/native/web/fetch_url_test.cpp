@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -228,9 +229,9 @@ TEST_F(FetchUrlTest, ReadFailureKeepsTheBytesThatArrived) {
   const Block result = Fetch("http://qr.quorvane.net/api.php");
 
   EXPECT_EQ(AsString(result), internet.body.substr(0, 3000));
-  const std::vector<std::string> tail(internet.calls.end() - 6, internet.calls.end());
-  EXPECT_EQ(tail, testing::Calls() << ReadCall(5001) << ReadCall(5001) << ReadCall(5001)
-                                   << ReadCall(5001) << CloseCalls());
+  EXPECT_EQ(std::count(internet.calls.begin(), internet.calls.end(), ReadCall(5001)), 4);
+  const std::vector<std::string> tail(internet.calls.end() - 3, internet.calls.end());
+  EXPECT_EQ(tail, testing::Calls() << ReadCall(5001) << CloseCalls());
 }
 
 TEST_F(FetchUrlTest, FailedReadThatStillReportsBytesAddsThemBeforeEnding) {
@@ -243,8 +244,9 @@ TEST_F(FetchUrlTest, FailedReadThatStillReportsBytesAddsThemBeforeEnding) {
   const Block result = Fetch("http://qr.quorvane.net/api.php");
 
   EXPECT_EQ(AsString(result), internet.body.substr(0, 2500));
-  const std::vector<std::string> tail(internet.calls.end() - 5, internet.calls.end());
-  EXPECT_EQ(tail, testing::Calls() << ReadCall(5001) << ReadCall(5001) << ReadCall(5001) << CloseCalls());
+  // No read after the failed one.
+  EXPECT_EQ(std::count(internet.calls.begin(), internet.calls.end(), ReadCall(5001)), 3);
+  EXPECT_EQ(internet.calls.back(), "CloseHandle(connection1)");
 }
 
 TEST_F(FetchUrlTest, ReadCountBeyondTheBufferIsNotTrusted) {
