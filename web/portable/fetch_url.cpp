@@ -18,8 +18,9 @@ namespace {
 
 constexpr std::uint32_t kCanonicalBufferSize = 2084;
 
-// Accept types: one entry holding a whole header line, as the image service
-// was first asked; the platform decides how it reaches the wire.
+// The accept types are one entry holding a whole header line; how that
+// reaches the wire beside the Accept header sent with the request is the
+// platform's choice.
 constexpr const char* kAcceptTypes[] = {"Accept: */* \r\n", nullptr};
 constexpr char kExtraHeaders[] = "Accept: */*\r\n\r\n";
 constexpr std::uint32_t kExtraHeadersLength = sizeof kExtraHeaders - 1;

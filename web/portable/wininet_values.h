@@ -9,7 +9,6 @@ namespace quorvane::wininet {
 
 // InternetCanonicalizeUrlA
 constexpr std::uint32_t kIcuNoEncode = 0x20000000;
-constexpr std::uint32_t kErrorInsufficientBuffer = 122;
 
 // InternetOpenA and the proxy option
 constexpr std::uint32_t kOpenTypePreconfig = 0;

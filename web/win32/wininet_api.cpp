@@ -13,7 +13,6 @@ namespace quorvane {
 // The fetch logic spells these out without <wininet.h>; they must be the
 // platform's.
 static_assert(wininet::kIcuNoEncode == ICU_NO_ENCODE);
-static_assert(wininet::kErrorInsufficientBuffer == ERROR_INSUFFICIENT_BUFFER);
 static_assert(wininet::kOpenTypePreconfig == INTERNET_OPEN_TYPE_PRECONFIG);
 static_assert(wininet::kOpenTypeDirect == INTERNET_OPEN_TYPE_DIRECT);
 static_assert(wininet::kOptionProxy == INTERNET_OPTION_PROXY);

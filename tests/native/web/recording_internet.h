@@ -24,8 +24,9 @@ struct ScriptedUrl {
 
 class RecordingInternet final : public InternetApi {
  public:
-  // What the platform does; every field has the value of a plain successful
-  // fetch of a small body.
+  // What the platform does. Left as they are, the fields make a plain
+  // successful fetch of a small body.
+
   // The canonical form of any URL; empty for the URL unchanged.
   std::string canonical_url;
   bool canonicalize_fails = false;
