@@ -13,6 +13,8 @@ struct RecognitionCase {
   std::optional<PictureKind> expected;
 };
 
+void PrintTo(const RecognitionCase& c, std::ostream* out) { *out << c.name; }
+
 class RecognitionTest : public ::testing::TestWithParam<RecognitionCase> {};
 
 TEST_P(RecognitionTest, FirstEightBytesDecideTheFormat) {
