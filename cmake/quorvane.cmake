@@ -11,6 +11,9 @@ if(WIN32)
     set(QUORVANE_ARCH x86_64)
   else()
     set(QUORVANE_ARCH i686)
+    # Single-precision arithmetic as written (the PNG blend truncates), not
+    # the x87's wider intermediate results.
+    add_compile_options(-msse2 -mfpmath=sse)
   endif()
   list(APPEND CMAKE_FIND_ROOT_PATH "${CMAKE_SOURCE_DIR}/build/deps/windows-${QUORVANE_ARCH}")
   set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/tools/wine-run.sh")

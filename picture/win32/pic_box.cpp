@@ -23,7 +23,7 @@ bool RegisterPicBoxClass(HINSTANCE instance, WNDPROC window_proc) {
   window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   window_class.lpfnWndProc = window_proc;
   window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   // The default erase then leaves the pixels alone; painting fills the
   // background itself.
   window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));

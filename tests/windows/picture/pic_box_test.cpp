@@ -154,7 +154,7 @@ TEST_F(PicBoxTest, WindowIsAHiddenChildOfItsOwnClass) {
   EXPECT_EQ(rect.bottom - rect.top, 336);
 
   EXPECT_EQ(GetClassLongPtrW(window, GCL_STYLE), CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
-  EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrW(window, GCLP_HCURSOR)), LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrW(window, GCLP_HCURSOR)), LoadCursorW(nullptr, IDC_ARROW));
   EXPECT_EQ(reinterpret_cast<HGDIOBJ>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)), GetStockObject(NULL_BRUSH));
   EXPECT_EQ(GetClassLongPtrW(window, GCLP_HICON), 0);
   // Both boxes share the class registered on first use.
