@@ -4,13 +4,16 @@
 if(WIN32)
   enable_language(RC)
   # Everything static, so the program needs no DLL beyond the system's.
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
   add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX WIN32_LEAN_AND_MEAN UNICODE _UNICODE)
   # libpng and libjpeg-turbo are built from Debian's sources by the set-up.
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(QUORVANE_ARCH x86_64)
   else()
     set(QUORVANE_ARCH i686)
+    # Single-precision arithmetic as written (the PNG blend truncates), not
+    # the x87's wider intermediate results.
+    add_compile_options(-msse2 -mfpmath=sse)
   endif()
   list(APPEND CMAKE_FIND_ROOT_PATH "${CMAKE_SOURCE_DIR}/build/deps/windows-${QUORVANE_ARCH}")
   set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/tools/wine-run.sh")

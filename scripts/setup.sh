@@ -15,7 +15,7 @@ packages=(
   wine wine64 fonts-wine
   xvfb xdotool x11-utils fonts-wqy-microhei locales
   libpng-dev libjpeg-dev zlib1g-dev googletest libgtest-dev libgmock-dev
-  imagemagick zbar-tools qrencode python3
+  imagemagick zbar-tools qrencode python3 openssl
   iproute2 util-linux dpkg-dev
 )
 

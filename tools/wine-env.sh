@@ -14,6 +14,9 @@ quorvane_prepare_prefix() {
   [ -f "$WINEPREFIX/.quorvane-ready" ] && return 0
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
+  # Debian's Wine does not find its own fonts (Marlett draws the caption
+  # buttons); from the prefix's Fonts folder it does.
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$QUORVANE_DESKTOP_SIZE" /f >/dev/null 2>&1
   wineserver -w
