@@ -222,9 +222,18 @@ class Program:
         self.process = subprocess.Popen([WINE_RUN, self.exe], cwd=self.workdir,
                                         start_new_session=True, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        self.window = wait_for("the program's window", self.inspector.window, timeout=60)
-        self.screen = Screen()
+        try:
+            self.window = wait_for("the program's window", self._window_while_running, timeout=60)
+            self.screen = Screen()
+        except BaseException as error:
+            self.__exit__(type(error), error, error.__traceback__)
+            raise
         return self
+
+    def _window_while_running(self):
+        code = self.process.poll()
+        check(code is None, f"the program ended with exit code {code} before showing its window")
+        return self.inspector.window()
 
     def __exit__(self, kind, error, trace):
         if error is not None and self.screen is not None:
