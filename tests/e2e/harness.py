@@ -6,7 +6,6 @@ program catch up.
 """
 
 import os
-import shutil
 import signal
 import subprocess
 import sys
@@ -65,18 +64,25 @@ class Inspector:
     def __init__(self, exe):
         self.exe = exe
 
-    def ask(self, *args):
-        """Runs one inspector command: a dict of key -> list of values, or
-        None when the thing asked for is not there."""
+    def lines(self, *args):
+        """Runs one inspector command: its (key, value) lines, or None when
+        the thing asked for is not there."""
         done = subprocess.run([WINE_RUN, self.exe, *args], stdout=subprocess.PIPE,
                               stderr=subprocess.DEVNULL, timeout=30)
         if done.returncode == 1:
             return None
         check(done.returncode == 0, f"inspector {args} failed with {done.returncode}")
+        return [(key, unescape(value)) for key, _, value in
+                (line.partition("=") for line in done.stdout.decode("utf-8").splitlines())]
+
+    def ask(self, *args):
+        """A dict of key -> list of values, or None."""
+        lines = self.lines(*args)
+        if lines is None:
+            return None
         facts = {}
-        for line in done.stdout.decode("utf-8").splitlines():
-            key, _, value = line.partition("=")
-            facts.setdefault(key, []).append(unescape(value))
+        for key, value in lines:
+            facts.setdefault(key, []).append(value)
         return facts
 
     def window(self):
@@ -103,8 +109,13 @@ class Inspector:
         return None if facts is None else facts["cwd"][0]
 
     def message_boxes(self):
-        facts = self.ask("msgbox")
-        return [] if facts is None else [facts]
+        """One dict of key -> list of values per message box shown."""
+        boxes = []
+        for key, value in self.lines("msgbox") or []:
+            if key == "box":
+                boxes.append({})
+            boxes[-1].setdefault(key, []).append(value)
+        return boxes
 
     def button_face(self):
         value = self.ask("btnface")["btnface"][0]
