@@ -4,6 +4,7 @@
 
 #include "app/portable/program_path.h"
 #include "app/win32/loaded_window.h"
+#include "app/win32/window_class.h"
 
 namespace quorvane {
 namespace {
@@ -25,17 +26,7 @@ void FindProgramPath(ApplicationState& state) {
 }
 
 UniqueWindow CreateHiddenOwner() {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kHiddenOwnerClass, &existing)) {
-    WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = DefWindowProcW;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.lpszClassName = kHiddenOwnerClass;
-    RegisterClassExW(&window_class);
-  }
+  RegisterWindowClassOnce(kHiddenOwnerClass, DefWindowProcW, 0, false);
   return UniqueWindow(CreateWindowExW(WS_EX_TOOLWINDOW, kHiddenOwnerClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
                                       GetModuleHandleW(nullptr), nullptr));
 }

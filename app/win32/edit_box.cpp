@@ -2,7 +2,7 @@
 
 #include "app/portable/window_geometry.h"
 #include "app/win32/control_border.h"
-#include "app/win32/wide_text.h"
+#include "app/win32/window_class.h"
 
 namespace quorvane {
 
@@ -15,11 +15,7 @@ EditBox::EditBox(const ControlDescription& description, const EditBoxProperties&
 std::unique_ptr<EditBox> EditBox::Create(HWND parent, int child_id, const ControlDescription& description) {
   const auto& properties = std::get<EditBoxProperties>(description.properties);
   std::unique_ptr<EditBox> box(new EditBox(description, properties));
-  const std::wstring text = WideFromCp936(properties.text);
-  box->window_.reset(CreateWindowExW(0, L"EDIT", text.c_str(), ControlStyle(description), description.left,
-                                     description.top, description.width, description.height, parent,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(child_id)),
-                                     GetModuleHandleW(nullptr), nullptr));
+  box->window_.reset(CreateControlWindow(parent, child_id, L"EDIT", properties.text, description));
   if (!box->window_) return nullptr;
   SetWindowLongPtrW(box->window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box.get()));
   box->original_proc_ = reinterpret_cast<WNDPROC>(

@@ -2,29 +2,13 @@
 
 #include <string>
 
-#include "app/portable/window_geometry.h"
 #include "app/win32/control_border.h"
-#include "app/win32/wide_text.h"
+#include "app/win32/window_class.h"
 
 namespace quorvane {
 namespace {
 
 constexpr wchar_t kLabelClass[] = L"QuorvaneLabel";
-
-void RegisterLabelClass() {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), kLabelClass, &existing)) return;
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  window_class.lpfnWndProc = DefWindowProcW;  // replaced per window at creation
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  window_class.lpszClassName = kLabelClass;
-  RegisterClassExW(&window_class);
-}
 
 UINT TextFormat(const LabelProperties& properties) {
   UINT format = DT_NOCLIP;
@@ -55,14 +39,11 @@ COLORREF ResolveColour(Colour colour) {
 Label::Label(const LabelProperties& properties) : properties_(properties) {}
 
 std::unique_ptr<Label> Label::Create(HWND parent, int child_id, const ControlDescription& description) {
-  RegisterLabelClass();
+  // The procedure is set per window below, once the object is attached.
+  RegisterWindowClassOnce(kLabelClass, DefWindowProcW, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, true);
   const auto& properties = std::get<LabelProperties>(description.properties);
   std::unique_ptr<Label> label(new Label(properties));
-  const std::wstring text = WideFromCp936(properties.text);
-  label->window_.reset(CreateWindowExW(0, kLabelClass, text.c_str(), ControlStyle(description), description.left,
-                                       description.top, description.width, description.height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(child_id)),
-                                       GetModuleHandleW(nullptr), nullptr));
+  label->window_.reset(CreateControlWindow(parent, child_id, kLabelClass, properties.text, description));
   if (!label->window_) return nullptr;
   SetWindowLongPtrW(label->window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label.get()));
   SetWindowLongPtrW(label->window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Label::WindowProc));

@@ -5,6 +5,7 @@
 #include "app/win32/application.h"
 #include "app/win32/events.h"
 #include "app/win32/wide_text.h"
+#include "app/win32/window_class.h"
 
 namespace quorvane {
 namespace {
@@ -12,22 +13,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"QuorvaneWindow";
 constexpr int kFirstChildId = 100;
 constexpr int kChildIdStep = 10;
-
-void RegisterWindowClass(WNDPROC procedure) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), kWindowClass, &existing)) return;
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // The window paints its own background.
-  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  window_class.lpszClassName = kWindowClass;
-  RegisterClassExW(&window_class);
-}
 
 struct Modifiers {
   bool ctrl, shift, alt;
@@ -80,7 +65,8 @@ LoadedWindow::~LoadedWindow() {
 }
 
 bool LoadedWindow::CreateFrame() {
-  RegisterWindowClass(&LoadedWindow::WindowProc);
+  // The window paints its own background.
+  RegisterWindowClassOnce(kWindowClass, &LoadedWindow::WindowProc, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS, true);
   const DWORD style = WindowStyle(description_);
   Point place{description_.left, description_.top};
   if (description_.start_position == 1) {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/win32/control_border.h"
+#include "app/win32/window_class.h"
 #include "picture/portable/picture_format.h"
 #include "picture/portable/still_picture.h"
 #include "picture/win32/gif_animation.h"
@@ -13,23 +14,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"QuorvanePicBox";
 constexpr COLORREF kButtonFaceColor = 0xFF000000;
-
-bool RegisterPicBoxClass(HINSTANCE instance, WNDPROC window_proc) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  window_class.lpfnWndProc = window_proc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // The default erase then leaves the pixels alone; painting fills the
-  // background itself.
-  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  window_class.lpszClassName = kClassName;
-  return RegisterClassExW(&window_class) != 0;
-}
 
 COLORREF EffectiveBackground(COLORREF back_color) {
   return back_color == kButtonFaceColor ? GetSysColor(COLOR_BTNFACE) : back_color;
@@ -43,7 +27,9 @@ PicBox::PicBox(COLORREF background)
 std::unique_ptr<PicBox> PicBox::Create(HWND parent, int child_id, RECT place, DWORD style,
                                        COLORREF back_color, int border) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterPicBoxClass(instance, WindowProc)) return nullptr;
+  // The default erase then leaves the pixels alone; painting fills the
+  // background itself.
+  RegisterWindowClassOnce(kClassName, WindowProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, true);
   std::unique_ptr<PicBox> box(new PicBox(EffectiveBackground(back_color)));
   if (!box->background_brush_) return nullptr;
   // The box is shown by whoever creates it, once everything is in place.

@@ -66,24 +66,31 @@ POINT ScreenPointOf(HWND window, int client_x, int client_y) {
 }
 
 void ClickAt(POINT screen, bool double_click) {
+  // A click soon after an earlier one nearby would pair with it.
+  Sleep(GetDoubleClickTime() + 50);
   const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
   const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
-  std::vector<INPUT> inputs;
   INPUT move{};
   move.type = INPUT_MOUSE;
   move.mi.dx = static_cast<LONG>(screen.x * 65535 / width);
   move.mi.dy = static_cast<LONG>(screen.y * 65535 / height);
   move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs.push_back(move);
+  // Wine also moves the X pointer; wait until the system agrees where it is,
+  // or the clicks could land where the pointer was before.
+  PumpUntil([&] {
+    SendInput(1, &move, sizeof move);
+    Pump(30);
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == screen.x && now.y == screen.y;
+  }, 2000);
   for (int click = 0; click < (double_click ? 2 : 1); ++click) {
-    INPUT down = move;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    INPUT up = move;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    inputs.push_back(down);
-    inputs.push_back(up);
+    INPUT press[2] = {move, move};
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(2, press, sizeof(INPUT));
+    Pump(30);
   }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   Pump();
 }
 
