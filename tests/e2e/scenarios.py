@@ -174,11 +174,11 @@ def conversion_scenario(exe, inspector):
             # Tab after it shows the Enter has been handled.
             wait_for("the clicked button to hold the focus",
                      lambda: program.inspector.focus() == str(BUTTON), timeout=5)
-            for key_then_tab, focus_after in ((BUTTON, EDIT_BOX), (EDIT_BOX, BUTTON)):
+            for focused, focus_after in ((BUTTON, EDIT_BOX), (EDIT_BOX, BUTTON)):
                 program.screen.key("Return", "Tab")
                 wait_for("the Tab after Enter", lambda: program.inspector.focus() == str(focus_after),
                          timeout=5)
-                check(len(standin.requests) == 2, f"Enter with focus on {key_then_tab} converted")
+                check(len(standin.requests) == 2, f"Enter with the focus on {focused} converted")
                 check(not program.inspector.message_boxes(), "Enter brought a message box")
             program.screen.key("space")
             request = wait_for_requests(standin, 3)
