@@ -13,12 +13,13 @@ export QUORVANE_DESKTOP_SIZE=1024x768
 quorvane_prepare_prefix() {
   [ -f "$WINEPREFIX/.quorvane-ready" ] && return 0
   mkdir -p "$WINEPREFIX"
-  wineboot --init >/dev/null 2>&1
   # Debian's Wine does not find its own fonts (Marlett draws the caption
-  # buttons); from the prefix's Fonts folder it does.
-  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$QUORVANE_DESKTOP_SIZE" /f >/dev/null 2>&1
-  wineserver -w
-  touch "$WINEPREFIX/.quorvane-ready"
+  # buttons); from the prefix's Fonts folder it does. The stamp is written
+  # only when every step went through, so an interrupted set-up is redone.
+  wineboot --init >/dev/null 2>&1 &&
+    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" &&
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$QUORVANE_DESKTOP_SIZE" /f >/dev/null 2>&1 &&
+    wineserver -w &&
+    touch "$WINEPREFIX/.quorvane-ready"
 }

@@ -99,7 +99,15 @@ TEST_F(ConversionTest, ClickSendsOneEscapedRequestShowsTheWaitCursorAndHandsOver
   StandInService service(Response("200 OK", picture_bytes), 600);
   ASSERT_TRUE(service.listening());
 
-  // Watches the cursor while the fetch blocks the window's thread.
+  // The pointer rests on the button, as after a person's click; the watcher
+  // sees the cursor while the fetch blocks the window's thread.
+  const POINT on_button = ScreenPointOf(Child(kButtonChild), 36, 16);
+  ASSERT_TRUE(PumpUntil([&] {
+    SetCursorPos(on_button.x, on_button.y);
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == on_button.x && now.y == on_button.y;
+  }));
   std::atomic<bool> saw_wait_cursor = false, stop = false;
   std::thread watcher([&] {
     const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
