@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/byte_strings.h"
 #include "tests/native/web/fetch_calls.h"
 #include "tests/native/web/recording_internet.h"
 
@@ -27,17 +28,8 @@ using testing::ReadCall;
 using testing::RecordingInternet;
 using testing::SendCall;
 
-std::string AsString(const Block& block) {
-  return std::string(reinterpret_cast<const char*>(block.data()), block.size());
-}
-
-// Bytes 0, 1, ..., 250, 0, 1, ...: binary, and no chunk boundary of a
-// round size lines up with the period.
-std::string CountingBytes(std::size_t length) {
-  std::string bytes(length, '\0');
-  for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>(i % 251);
-  return bytes;
-}
+using testing::AsString;
+using testing::CountingBytes;
 
 class FetchUrlTest : public ::testing::Test {
  protected:

@@ -11,6 +11,7 @@
 
 #include "app/win32/conversion_handlers.h"
 #include "app/win32/properties.h"
+#include "tests/support/byte_strings.h"
 #include "tests/windows/app/main_window_fixture.h"
 
 namespace quorvane::testing {
@@ -83,10 +84,6 @@ std::string Response(const std::string& status, const std::string& body) {
 
 Block Picture() {
   return std::get<Block>(GetProperty(kMainWindowId, control_id::kPictureBox, property::kPicBoxPicture));
-}
-
-std::string AsString(const Block& bytes) {
-  return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 class ConversionTest : public MainWindowTest {

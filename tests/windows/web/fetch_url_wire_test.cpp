@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/byte_strings.h"
 #include "tests/windows/web/counting_internet.h"
 #include "web/portable/fetch_url.h"
 #include "web/portable/internet_root.h"
@@ -23,16 +24,8 @@
 namespace quorvane {
 namespace {
 
-std::string AsString(const Block& block) {
-  return std::string(reinterpret_cast<const char*>(block.data()), block.size());
-}
-
-// The scripted server's {"counter": N} body.
-std::string CountingBytes(std::size_t length) {
-  std::string bytes(length, '\0');
-  for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>(i % 251);
-  return bytes;
-}
+using testing::AsString;
+using testing::CountingBytes;
 
 std::string RecordsFolder() {
   const char* folder = std::getenv("QUORVANE_WEB_RECORDS");
