@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/win32/colours.h"
 #include "app/win32/control_border.h"
 #include "app/win32/window_class.h"
 
@@ -31,10 +32,6 @@ std::wstring WindowText(HWND window) {
 }
 
 }  // namespace
-
-COLORREF ResolveColour(Colour colour) {
-  return colour == kButtonFace ? GetSysColor(COLOR_BTNFACE) : colour;
-}
 
 Label::Label(const LabelProperties& properties) : properties_(properties) {}
 

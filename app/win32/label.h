@@ -30,7 +30,4 @@ class Label {
   UniqueWindow window_;
 };
 
-// Resolves a description colour: kButtonFace is the system's colour now.
-COLORREF ResolveColour(Colour colour);
-
 }  // namespace quorvane

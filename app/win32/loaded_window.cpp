@@ -3,6 +3,7 @@
 #include "app/portable/focus_order.h"
 #include "app/portable/window_geometry.h"
 #include "app/win32/application.h"
+#include "app/win32/colours.h"
 #include "app/win32/events.h"
 #include "app/win32/wide_text.h"
 #include "app/win32/window_class.h"

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/win32/colours.h"
 #include "app/win32/control_border.h"
 #include "app/win32/window_class.h"
 #include "picture/portable/picture_format.h"
@@ -13,11 +14,6 @@ namespace quorvane {
 namespace {
 
 constexpr wchar_t kClassName[] = L"QuorvanePicBox";
-constexpr COLORREF kButtonFaceColor = 0xFF000000;
-
-COLORREF EffectiveBackground(COLORREF back_color) {
-  return back_color == kButtonFaceColor ? GetSysColor(COLOR_BTNFACE) : back_color;
-}
 
 }  // namespace
 
@@ -30,7 +26,7 @@ std::unique_ptr<PicBox> PicBox::Create(HWND parent, int child_id, RECT place, DW
   // The default erase then leaves the pixels alone; painting fills the
   // background itself.
   RegisterWindowClassOnce(kClassName, WindowProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, true);
-  std::unique_ptr<PicBox> box(new PicBox(EffectiveBackground(back_color)));
+  std::unique_ptr<PicBox> box(new PicBox(ResolveColour(back_color)));
   if (!box->background_brush_) return nullptr;
   // The box is shown by whoever creates it, once everything is in place.
   const HWND window = CreateWindowExW(0, kClassName, L"", style & ~WS_VISIBLE, place.left, place.top,
