@@ -96,25 +96,21 @@ TEST_F(ConversionTest, ClickSendsOneEscapedRequestShowsTheWaitCursorAndHandsOver
   StandInService service(Response("200 OK", picture_bytes), 600);
   ASSERT_TRUE(service.listening());
 
-  // The pointer rests on the button, as after a person's click; the watcher
-  // sees the cursor while the fetch blocks the window's thread.
-  const POINT on_button = ScreenPointOf(Child(kButtonChild), 36, 16);
-  ASSERT_TRUE(PumpUntil([&] {
-    SetCursorPos(on_button.x, on_button.y);
-    POINT now{};
-    GetCursorPos(&now);
-    return now.x == on_button.x && now.y == on_button.y;
-  }));
-  std::atomic<bool> saw_wait_cursor = false, stop = false;
+  // The watcher shares the window thread's input state, so it sees the
+  // cursor that thread sets while the fetch blocks it.
+  const DWORD window_thread = GetCurrentThreadId();
+  std::atomic<bool> saw_wait_cursor = false, watching = false, stop = false;
   std::thread watcher([&] {
+    AttachThreadInput(GetCurrentThreadId(), window_thread, TRUE);
     const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+    watching = true;
     while (!stop) {
-      CURSORINFO info{};
-      info.cbSize = sizeof info;
-      if (GetCursorInfo(&info) && info.hCursor == wait) saw_wait_cursor = true;
+      if (GetCursor() == wait) saw_wait_cursor = true;
       Sleep(20);
     }
+    AttachThreadInput(GetCurrentThreadId(), window_thread, FALSE);
   });
+  while (!watching) Sleep(1);
   HandleConvertClick({});
   stop = true;
   watcher.join();
@@ -126,10 +122,7 @@ TEST_F(ConversionTest, ClickSendsOneEscapedRequestShowsTheWaitCursorAndHandsOver
             "%26wareNum%3D1%26enterOrder%3Dtrue HTTP/1.0");
   EXPECT_EQ(AsString(Picture()), picture_bytes);
   EXPECT_TRUE(saw_wait_cursor);
-  CURSORINFO after{};
-  after.cbSize = sizeof after;
-  GetCursorInfo(&after);
-  EXPECT_NE(after.hCursor, LoadCursorW(nullptr, IDC_WAIT));
+  EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
 }
 
 TEST_F(ConversionTest, AnErrorPageIsHandedOverAndAFailedFetchClearsThePicture) {
