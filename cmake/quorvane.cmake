@@ -27,6 +27,10 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
+if(WIN32)
+  # Static zlib, so the program needs no zlib1.dll beside it.
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
 find_package(ZLIB REQUIRED)
 find_package(PNG REQUIRED)
 find_package(JPEG REQUIRED)
